@@ -13,6 +13,7 @@ int Dump(const Args& args);
 int Scramble(const Args& args);
 int Delete(const Args& args);
 int Pack(const Args& args);
+int BuildAnthology(const Args& args);
 
 // Writes "versilo-tool: " + text to standard error and returns 1.
 int Fail(const std::string& text);

@@ -23,7 +23,8 @@ const char* kUsage =
     "  dump TABLE [MEMO] [--plain]   print a table's header and records\n"
     "  scramble TABLE                turn every record into its other form\n"
     "  delete TABLE N                mark physical record N deleted\n"
-    "  pack TABLE                    drop the deleted records\n";
+    "  pack TABLE                    drop the deleted records\n"
+    "  build-anthology SOURCE OUT    compile anthology source text into data files\n";
 
 }  // namespace
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
       {"scramble", Scramble},
       {"delete", Delete},
       {"pack", Pack},
+      {"build-anthology", BuildAnthology},
   };
   if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
     std::fputs(kUsage, stderr);
