@@ -1,5 +1,7 @@
 #include "storage/FPTOBJ.h"
 
+#include <cstring>
+
 #include "base/MessageSink.h"
 #include "storage/DataKey.h"
 #include "storage/FileError.h"
@@ -61,13 +63,29 @@ bool CFPTOBJ::OpenFile() {
     m_lResult = 0;
     return false;
   }
+  m_snapshot.clear();
+  const uint64_t length = m_file.Length();
+  if (length <= kSnapshotLimit) {
+    m_snapshot.resize(length);
+    m_snapshot.resize(m_file.ReadAt(0, m_snapshot.data(), length));
+  }
   m_lNextFree = static_cast<int32_t>(Be32(head));
   m_lBlockSize = static_cast<int32_t>(Be32(head + 4));
   m_lResult = 1;
   return true;
 }
 
+size_t CFPTOBJ::ReadAt(uint64_t offset, void* buffer, size_t length) {
+  if (offset + length <= m_snapshot.size()) {
+    std::memcpy(buffer, m_snapshot.data() + offset, length);
+    return length;
+  }
+  return m_file.ReadAt(offset, buffer, length);
+}
+
 bool CFPTOBJ::Close() {
+  m_snapshot.clear();
+  m_snapshot.shrink_to_fit();
   m_file.Close();
   m_bOpen = false;
   return true;
@@ -79,12 +97,12 @@ bool CFPTOBJ::ReadMemo(int32_t block) {
   if (block < kFirstMemoBlock || !m_file.IsOpen()) return false;
   const uint64_t at = static_cast<uint64_t>(block) * static_cast<uint32_t>(m_lBlockSize);
   uint8_t head[8] = {};
-  size_t got = m_file.ReadAt(at, head, sizeof head);
+  size_t got = ReadAt(at, head, sizeof head);
   uint32_t length = got == sizeof head ? Be32(head + 4) : 0;
   m_nBlockType = head[3];
   if (length > kMaxMemoLength) length = kMaxMemoLength;
   m_raw.resize(length);
-  length = static_cast<uint32_t>(m_file.ReadAt(at + 8, m_raw.data(), length));
+  length = static_cast<uint32_t>(ReadAt(at + 8, m_raw.data(), length));
   m_lMemoLength = static_cast<int32_t>(length);
   m_strMemo.resize(length);
   uint32_t end = length;

@@ -18,6 +18,9 @@ class CFPTOBJ {
   // Blocks below 8 lie in the header and never hold a memo.
   static constexpr int32_t kFirstMemoBlock = 8;
   static constexpr int32_t kDefaultBlockSize = 64;
+  // Memo files up to this size are read whole at open: the reader never
+  // rewrites a memo file in place, and one read replaces two per memo.
+  static constexpr uint64_t kSnapshotLimit = 32 << 20;
 
   CFPTOBJ() = default;
   ~CFPTOBJ() { Close(); }
@@ -51,7 +54,12 @@ class CFPTOBJ {
   int32_t m_nBlockType = 0;
   int32_t m_lMemoLength = 0;
   int32_t m_lResult = 0;
-  std::string m_raw;  // reused between reads, so a memo allocates only once
+  // Reads length bytes at offset from the snapshot where it holds them, else
+  // from the file.
+  size_t ReadAt(uint64_t offset, void* buffer, size_t length);
+
+  std::string m_raw;       // reused between reads, so a memo allocates only once
+  std::string m_snapshot;  // the file as it was opened, when small enough
 };
 
 }  // namespace versilo
