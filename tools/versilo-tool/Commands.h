@@ -14,6 +14,9 @@ int Scramble(const Args& args);
 int Delete(const Args& args);
 int Pack(const Args& args);
 int BuildAnthology(const Args& args);
+int PoemPage(const Args& args);
+int AuthorPage(const Args& args);
+int SpeechText(const Args& args);
 
 // Writes "versilo-tool: " + text to standard error and returns 1.
 int Fail(const std::string& text);

@@ -24,7 +24,10 @@ const char* kUsage =
     "  scramble TABLE                turn every record into its other form\n"
     "  delete TABLE N                mark physical record N deleted\n"
     "  pack TABLE                    drop the deleted records\n"
-    "  build-anthology SOURCE OUT    compile anthology source text into data files\n";
+    "  build-anthology SOURCE OUT    compile anthology source text into data files\n"
+    "  poem-page N                   write poem.htm for poem N\n"
+    "  author-page                   write author.htm; print INDEX NAME ANCHOR per poet\n"
+    "  speech-text N [--items LIST]  print what is read aloud for poem N (0: the introduction)\n";
 
 }  // namespace
 
@@ -36,6 +39,9 @@ int main(int argc, char** argv) {
       {"delete", Delete},
       {"pack", Pack},
       {"build-anthology", BuildAnthology},
+      {"poem-page", PoemPage},
+      {"author-page", AuthorPage},
+      {"speech-text", SpeechText},
   };
   if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
     std::fputs(kUsage, stderr);
