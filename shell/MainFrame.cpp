@@ -9,8 +9,11 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
+#include <cstdlib>
+
 #include "base/Resources.h"
 #include "shell/FrameTexts.h"
+#include "shell/ScriptedRun.h"
 #include "shell/Trace.h"
 #include "shell/VersiloView.h"
 #include "shell/WxText.h"
@@ -81,6 +84,7 @@ CMainFrame::CMainFrame(Profile& profile)
 }
 
 CMainFrame::~CMainFrame() {
+  m_script.reset();
   m_profile.WriteInt("Speech", "SpeechLoop", m_bSpeechLoop ? 1 : 0);
 }
 
@@ -196,6 +200,7 @@ void CMainFrame::UpdateLockPanes() {
 }
 
 void CMainFrame::OnInitialUpdate() {
+  if (const char* script = std::getenv("VERSILO_SCRIPT")) m_script = std::make_unique<ScriptedRun>(this, script);
   m_tree->OnInitialUpdate();
   // Selecting the root shows the home page, as it does later on a click.
   m_tree->SelectRoot();
@@ -203,7 +208,9 @@ void CMainFrame::OnInitialUpdate() {
 }
 
 void CMainFrame::OnPageLoaded(const wxString& url) {
-  if (!TraceEnabled() || url == "about:blank") return;
+  if (url == "about:blank") return;
+  if (m_script) m_script->PageLoaded();
+  if (!TraceEnabled()) return;
   if (!m_bHomeLoaded && url.Contains("home.htm")) {
     m_bHomeLoaded = true;
     TraceMark("home page loaded");

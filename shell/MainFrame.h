@@ -80,6 +80,7 @@ class CMainFrame : public wxFrame, public CatalogueHost {
   int m_nStopSeconds = 5;
   std::string m_strMusicPath;
   bool m_bHomeLoaded = false;
+  std::unique_ptr<class ScriptedRun> m_script;
 };
 
 }  // namespace versilo

@@ -9,6 +9,11 @@ inline constexpr const char* kViewStyleSheet = R"css(
    older browsers read. */
 td[style="{color:white}"] { color: white; }
 
+/* The generated pages set their verses at 80% line height, which only the
+   older browsers' minimum line box kept readable; here the lines would run
+   into each other. */
+pre.content, pre.comment, pre.english { line-height: 150% !important; }
+
 /* The pages colour their scroll bars sky blue on a pink track. */
 ::-webkit-scrollbar { width: 16px; height: 16px; background: #FFB6C1; }
 ::-webkit-scrollbar-track { background: #FFB6C1; }
