@@ -12,7 +12,6 @@ set(VERSILO_CATALOGUE_SOURCES
   ${CMAKE_SOURCE_DIR}/shell/ReadingState.cpp
 )
 set(VERSILO_CATALOGUE_TESTS
-  ${CMAKE_SOURCE_DIR}/tests/catalogue/AnthologyFixture.cpp
   ${CMAKE_SOURCE_DIR}/tests/catalogue/AuthorPageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/catalogue/PageUrlTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/catalogue/PoemCatalogueTest.cpp

@@ -7,7 +7,7 @@
 
 #include "catalogue/AuthorPage.h"
 #include "catalogue/PoemCatalogue.h"
-#include "tests/catalogue/AnthologyFixture.h"
+#include "tests/support/AnthologyFixture.h"
 #include "tests/support/TestSupport.h"
 
 namespace versilo {

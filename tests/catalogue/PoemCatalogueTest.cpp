@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "catalogue/PoemCatalogue.h"
-#include "tests/catalogue/AnthologyFixture.h"
+#include "tests/support/AnthologyFixture.h"
 #include "tests/support/TestSupport.h"
 
 namespace versilo {

@@ -6,7 +6,7 @@
 
 #include "catalogue/PoemCatalogue.h"
 #include "catalogue/PoemPage.h"
-#include "tests/catalogue/AnthologyFixture.h"
+#include "tests/support/AnthologyFixture.h"
 #include "tests/support/TestSupport.h"
 
 namespace versilo {

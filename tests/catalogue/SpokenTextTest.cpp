@@ -7,7 +7,8 @@
 #include "base/Gbk.h"
 #include "base/Resources.h"
 #include "catalogue/SpokenText.h"
-#include "tests/catalogue/AnthologyFixture.h"
+#include "tests/support/AnthologyFixture.h"
+#include "tests/support/MemoryProfile.h"
 #include "tests/support/TestSupport.h"
 
 namespace versilo {
@@ -24,19 +25,7 @@ class RecordingSpeechEngine : public SpeechEngine {
   std::vector<std::u16string> spoken;
 };
 
-class MemoryProfile : public Profile {
- public:
-  int GetInt(const std::string& section, const std::string& key, int defaultValue) override {
-    auto it = ints.find(section + "/" + key);
-    return it == ints.end() ? defaultValue : it->second;
-  }
-  void WriteInt(const std::string& section, const std::string& key, int value) override {
-    ints[section + "/" + key] = value;
-  }
-  std::string GetString(const std::string&, const std::string&, const std::string& d) override { return d; }
-  void WriteString(const std::string&, const std::string&, const std::string&) override {}
-  std::map<std::string, int> ints;
-};
+using test::MemoryProfile;
 
 // A short introduction in the layout of res/intro.txt.
 Introduction SampleIntroduction() {

@@ -1,4 +1,4 @@
-#include "tests/catalogue/AnthologyFixture.h"
+#include "tests/support/AnthologyFixture.h"
 
 #include <stdexcept>
 
