@@ -13,6 +13,9 @@ td[style="{color:white}"] { color: white; }
    older browsers' minimum line box kept readable; here the lines would run
    into each other. */
 pre.content, pre.comment, pre.english { line-height: 150% !important; }
+/* A biography or commentary is one long line of text: wrap it at the
+   window's edge instead of scrolling sideways. */
+pre.content, pre.comment, pre.english { white-space: pre-wrap; }
 
 /* The pages colour their scroll bars sky blue on a pink track. */
 ::-webkit-scrollbar { width: 16px; height: 16px; background: #FFB6C1; }
