@@ -183,7 +183,8 @@ void CLeftView::SelectionChanged(const wxTreeItemId& s) {
   if (d >= 1 && d <= m_catalogue.PoemCount()) {
     if (TraceEnabled()) TraceMark(("poem selected " + std::to_string(d)).c_str());
     reading.SetCurrentPoem(static_cast<unsigned>(d));
-    if (MakePoemPage(m_catalogue, kPoemPageFile, d) && view) {
+    m_bPageShown = MakePoemPage(m_catalogue, kPoemPageFile, d) && view;
+    if (m_bPageShown) {
       NavigateTo(PageUrl(kPoemPageFile));
       reading.SetCurrentAuthor(m_catalogue.Author());
       reading.SetCurrentPage(PoemPageInfo(d));
@@ -202,12 +203,14 @@ void CLeftView::ShowPoemByNumber(const std::string& text) {
   reading.SetCurrentAuthor("");
   reading.SetCurrentPoem(static_cast<unsigned>(n));
   const wxTreeItemId node = m_hPoem[n];
+  m_bPageShown = false;
   if (node.IsOk() && node != GetSelection()) {
-    SelectAndReveal(node);
-  } else if (!ShowPoem(n)) {
-    return;
+    SelectAndReveal(node);  // the selection handler writes and shows the page
+  } else {
+    m_bPageShown = ShowPoem(n);
+    if (node.IsOk()) EnsureVisible(node);
   }
-  if (m_catalogue.LoadedPoem() != n) return;  // the page could not be written
+  if (!m_bPageShown) return;  // the page could not be written: the view keeps its page
   FocusView();
   m_nCurrentItemData = n;
   reading.SetCurrentPoem(static_cast<unsigned>(n));

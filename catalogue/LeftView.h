@@ -54,10 +54,13 @@ class CLeftView : public wxTreeCtrl, public CatalogueTreeSink {
   int CurrentItemData() const { return m_nCurrentItemData; }
   bool RootSelected() const;
   // The tree's nodes, for the frame and the tests.
+  // Out of range, a node is the invalid id.
   wxTreeItemId RootNode() const { return m_hRoot; }
-  wxTreeItemId TopLevelNode(int i) const { return m_hTopLevel[i]; }
-  wxTreeItemId PoemNode(int n) const { return m_hPoem[n]; }
-  wxTreeItemId AuthorNode(int i) const { return m_hAuthor[i]; }
+  wxTreeItemId TopLevelNode(int i) const { return i >= 0 && i < kTopLevelCount ? m_hTopLevel[i] : wxTreeItemId(); }
+  wxTreeItemId PoemNode(int n) const { return n >= 1 && n <= PoemCatalogue::kPoemSlots ? m_hPoem[n] : wxTreeItemId(); }
+  wxTreeItemId AuthorNode(int i) const {
+    return i >= 0 && i < PoemCatalogue::kMaxAuthors ? m_hAuthor[i] : wxTreeItemId();
+  }
   int ItemData(const wxTreeItemId& item) const;
 
   // The text of a poem number as the catalogue reads it: leading blanks, a
@@ -87,6 +90,7 @@ class CLeftView : public wxTreeCtrl, public CatalogueTreeSink {
   std::array<wxTreeItemId, PoemCatalogue::kPoemSlots + 1> m_hPoem;
   std::array<wxTreeItemId, PoemCatalogue::kMaxAuthors + 1> m_hAuthor;
   int m_nCurrentItemData = 0;
+  bool m_bPageShown = false;  // whether the last poem asked for reached the view
 };
 
 }  // namespace versilo

@@ -27,9 +27,12 @@ bool ExtractBackground() {
 
 void RemovePageFiles() {
   for (const char* name : {"main.htm", "poem.htm", "author.htm"}) {
+    // Removing a file needs no write permission on it; the generators'
+    // read-only mode is given back first only for a plain file, never
+    // through a link to somewhere else.
     struct stat st {};
-    if (::stat(name, &st) != 0) continue;
-    ::chmod(name, (st.st_mode & 07777) | S_IWUSR);
+    if (::lstat(name, &st) != 0) continue;
+    if (S_ISREG(st.st_mode)) ::chmod(name, (st.st_mode & 07777) | S_IWUSR);
     ::unlink(name);
   }
 }

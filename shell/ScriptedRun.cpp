@@ -50,9 +50,17 @@ void ScriptedRun::RunNext() {
     }
     m_bWaiting = true;
     if (verb == "poem") {
+      // A number outside the anthology shows nothing: go on.
+      const int n = CLeftView::DecimalValue(arg);
+      if (n < 1 || n > tree->Catalogue().PoemCount()) {
+        m_bWaiting = false;
+        continue;
+      }
       tree->ShowPoemByNumber(arg);
     } else if (verb == "author") {
-      tree->SelectItem(tree->AuthorNode(std::atoi(arg.c_str())));
+      const wxTreeItemId node = tree->AuthorNode(std::atoi(arg.c_str()));
+      if (node.IsOk()) tree->SelectItem(node);
+      else m_bWaiting = false;
     } else if (verb == "node") {
       tree->SelectItem(arg == "authors" ? tree->TopLevelNode(CLeftView::kAuthorsNode)
                        : arg == "help"  ? tree->TopLevelNode(CLeftView::kHelpNode)

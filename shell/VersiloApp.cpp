@@ -50,13 +50,15 @@ bool CVersiloApp::OnInit() {
   });
   m_profile = std::make_unique<WxProfile>();
   m_doc = std::make_unique<CVersiloDoc>();
+  // The catalogue is listed and the home page asked for before the window
+  // shows, so the page engine starts its work as early as it can.
   m_frame = new CMainFrame(*m_profile);
+  m_frame->OnInitialUpdate();
   m_frame->Maximize();
   m_frame->Show();
   m_frame->SetTitle(wxString::FromUTF8(kAppTitle));
   TraceMark("window shown");
   if (!wxFileName::FileExists("poembg.jpg")) ExtractBackground();
-  m_frame->OnInitialUpdate();
   return true;
 }
 

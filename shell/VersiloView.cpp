@@ -11,6 +11,8 @@ namespace versilo {
 
 CVersiloView::CVersiloView(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
   web_ = wxWebView::New(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxWebViewBackendWebKit);
+  // The pages suppress the browser's menu themselves in the older
+  // browsers' way; the view makes sure of it for every page.
   web_->EnableContextMenu(false);
   ConfigureEngine();
   auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -31,7 +33,6 @@ void CVersiloView::ConfigureEngine() {
   if (!view) return;
   WebKitSettings* settings = webkit_web_view_get_settings(view);
   webkit_settings_set_default_charset(settings, "GBK");
-  webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
   webkit_web_context_set_cache_model(webkit_web_view_get_context(view), WEBKIT_CACHE_MODEL_DOCUMENT_VIEWER);
   ResourceSchemeHandler::Register(webkit_web_view_get_context(view));
   WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(view);

@@ -45,7 +45,6 @@ std::string ReaderWindow::StatusPoemPane() const { return frame_->GetStatusBar()
 
 bool ReaderWindow::WaitForLoad(const std::string& urlPart, int milliseconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  const int before = loads_;
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   std::unique_ptr<wxEventLoopBase> own;
   if (!loop) {
@@ -54,14 +53,26 @@ bool ReaderWindow::WaitForLoad(const std::string& urlPart, int milliseconds) {
   }
   wxEventLoopActivator activate(loop);
   while (std::chrono::steady_clock::now() < deadline) {
-    if (loads_ > before && lastLoaded_.find(urlPart) != std::string::npos) return true;
+    if (loads_ > consumed_ && lastLoaded_.find(urlPart) != std::string::npos) {
+      consumed_ = loads_;
+      return true;
+    }
     loop->DispatchTimeout(20);
     wxTheApp->ProcessPendingEvents();
   }
   return false;
 }
 
-void ReaderWindow::Pump(int milliseconds) { WaitForLoad("\x01never", milliseconds); }
+void ReaderWindow::Pump(int milliseconds) {
+  WaitForLoad("\x01never", milliseconds);
+  consumed_ = loads_;
+}
+
+std::string ReaderWindow::PageText() {
+  wxString text;
+  if (!frame_->HtmlView()->WebView()->RunScript("document.body.innerText", &text)) return "";
+  return text.utf8_string();
+}
 
 void ReaderWindow::Command(int id) {
   wxCommandEvent event(wxEVT_MENU, id);

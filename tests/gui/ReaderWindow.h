@@ -25,11 +25,14 @@ class ReaderWindow {
   std::string Url() const;
   std::string StatusPoemPane() const;
 
-  // Runs the event loop until a page has loaded whose URL contains the
-  // text; false after the time limit.
+  // Runs the event loop until a page whose URL contains the text has loaded
+  // since the last wait (a page may load while the test's own call runs);
+  // false after the time limit.
   bool WaitForLoad(const std::string& urlPart, int milliseconds = 15000);
   // Runs the event loop for a while, for things that should not happen.
   void Pump(int milliseconds);
+  // The text of the page on show, through the page's own script engine.
+  std::string PageText();
   // Sends a menu command as the menu or toolbar would.
   void Command(int id);
 
@@ -38,6 +41,7 @@ class ReaderWindow {
   CMainFrame* frame_ = nullptr;
   std::string lastLoaded_;
   int loads_ = 0;
+  int consumed_ = 0;  // loads the test has waited for already
 };
 
 }  // namespace versilo::test
