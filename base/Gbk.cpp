@@ -83,8 +83,10 @@ std::string DecodeGbk(std::string_view gbk, InvalidByte onInvalid) {
         // A pair that is well formed but unassigned: take it byte by byte.
         for (size_t k = start; k < i; ++k) {
           std::string one;
-          if (FromGbk().Convert(gbk.substr(k, 1), &one, nullptr)) out += one;
-          else onInvalid(static_cast<unsigned char>(gbk[k]), &out);
+          if (FromGbk().Convert(gbk.substr(k, 1), &one, nullptr))
+            out += one;
+          else
+            onInvalid(static_cast<unsigned char>(gbk[k]), &out);
         }
       }
     }

@@ -26,8 +26,16 @@ std::string MakeTables(int records) {
   }();
   const std::string base = dir + "/t" + std::to_string(records);
   if (std::filesystem::exists(base + ".man")) return base;
-  TableWriter table({{"NO", 'C', 3}, {"VOL", 'C', 2}, {"SEQ", 'C', 3}, {"GENRE", 'C', 8}, {"AUTHOR", 'C', 15},
-                     {"TITLE", 'C', 80}, {"POEM", 'M'}, {"NOTES", 'M'}, {"TRANS", 'M'}, {"COMMENT", 'M'},
+  TableWriter table({{"NO", 'C', 3},
+                     {"VOL", 'C', 2},
+                     {"SEQ", 'C', 3},
+                     {"GENRE", 'C', 8},
+                     {"AUTHOR", 'C', 15},
+                     {"TITLE", 'C', 80},
+                     {"POEM", 'M'},
+                     {"NOTES", 'M'},
+                     {"TRANS", 'M'},
+                     {"COMMENT", 'M'},
                      {"ENGLISH", 'M'}},
                     true);
   MemoWriter memo(true);

@@ -60,6 +60,7 @@ Introduction Introduction::Parse(std::string_view gbk) {
     start = end + 1;
   }
   if (!lines.empty()) intro.m_strTitle = lines[0];
+  for (size_t k = 1; k <= 2 && k < lines.size(); ++k) intro.m_strCredits[k - 1] = lines[k];
   for (size_t k = 3; k < lines.size() && intro.m_paragraphs.size() < kParagraphCount; ++k)
     intro.m_paragraphs.push_back(lines[k]);
   return intro;

@@ -20,6 +20,8 @@ class Introduction {
   static const Introduction& Embedded();
 
   const std::string& Title() const { return m_strTitle; }
+  // The two credit lines as the home page shows them.
+  const std::string& Credit(int i) const { return m_strCredits[i]; }
   const std::vector<std::string>& Paragraphs() const { return m_paragraphs; }
 
   // The paragraphs as one text for the speech engine: no separators, and the
@@ -33,6 +35,7 @@ class Introduction {
 
  private:
   std::string m_strTitle;
+  std::string m_strCredits[2];
   std::vector<std::string> m_paragraphs;
 };
 

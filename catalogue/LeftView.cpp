@@ -73,8 +73,8 @@ void CLeftView::CreateImageList() {
   AssignImageList(images);
 }
 
-wxTreeItemId CLeftView::AppendNode(const wxTreeItemId& parent, const wxString& label, int image, int selectedImage,
-                                   int data) {
+wxTreeItemId CLeftView::AppendNode(const wxTreeItemId& parent, const wxString& label, int image,
+                                   int selectedImage, int data) {
   return AppendItem(parent, label, image, selectedImage, new NodeData(data));
 }
 
@@ -86,7 +86,8 @@ void CLeftView::OnInitialUpdate() {
   SetBackgroundColour(wxColour(255, 182, 193));
   m_hRoot = AddRoot(Label(labels::kRoot), labels::kBooks, labels::kBooks, new NodeData(0));
   for (int i = 0; i < kTopLevelCount; ++i)
-    m_hTopLevel[i] = AppendNode(m_hRoot, Label(labels::kTopLevel[i]), labels::kClosedVolume, labels::kOpenVolume, 0);
+    m_hTopLevel[i] =
+        AppendNode(m_hRoot, Label(labels::kTopLevel[i]), labels::kClosedVolume, labels::kOpenVolume, 0);
   for (int topic = 1; topic <= 2; ++topic)
     AppendNode(m_hTopLevel[kHelpNode], Label(labels::kHelpTopics[topic - 1]), labels::kPicturePage,
                labels::kTextPage, topic);
@@ -137,8 +138,10 @@ bool CLeftView::ShowPoem(int n) {
 }
 
 void CLeftView::SelectRoot() {
-  if (GetSelection() == m_hRoot) SelectionChanged(m_hRoot);
-  else SelectItem(m_hRoot);
+  if (GetSelection() == m_hRoot)
+    SelectionChanged(m_hRoot);
+  else
+    SelectItem(m_hRoot);
 }
 
 void CLeftView::OnSelChanged(wxTreeEvent& event) { SelectionChanged(event.GetItem()); }
@@ -176,8 +179,9 @@ void CLeftView::SelectionChanged(const wxTreeItemId& s) {
     if (d < 1 || d > m_catalogue.AuthorCount()) return;
     const std::string url = PageUrl(kAuthorPageFile, m_catalogue.AuthorAnchor(d - 1));
     NavigateTo(url);
-    reading.SetCurrentPage(
-        {PageInfo::kAuthor, VERSILO_GBK(labels::kAuthorEntryTitle) + "-" + m_catalogue.AuthorName(d - 1), url});
+    reading.SetCurrentPage({PageInfo::kAuthor,
+                            VERSILO_GBK(labels::kAuthorEntryTitle) + "-" + m_catalogue.AuthorName(d - 1),
+                            url});
     return;
   }
   if (d >= 1 && d <= m_catalogue.PoemCount()) {
@@ -241,8 +245,9 @@ void CLeftView::ShowSavedPage(const PageInfo& page) {
       if (m_catalogue.AuthorAnchor(i) != *anchor) continue;
       SelectAndReveal(m_hAuthor[i]);
       FocusView();
-      reading.SetCurrentPage(
-          {PageInfo::kAuthor, VERSILO_GBK(labels::kAuthorEntryTitle) + "-" + m_catalogue.AuthorName(i), page.target});
+      reading.SetCurrentPage({PageInfo::kAuthor,
+                              VERSILO_GBK(labels::kAuthorEntryTitle) + "-" + m_catalogue.AuthorName(i),
+                              page.target});
       return;
     }
     return;

@@ -56,8 +56,12 @@ class CLeftView : public wxTreeCtrl, public CatalogueTreeSink {
   // The tree's nodes, for the frame and the tests.
   // Out of range, a node is the invalid id.
   wxTreeItemId RootNode() const { return m_hRoot; }
-  wxTreeItemId TopLevelNode(int i) const { return i >= 0 && i < kTopLevelCount ? m_hTopLevel[i] : wxTreeItemId(); }
-  wxTreeItemId PoemNode(int n) const { return n >= 1 && n <= PoemCatalogue::kPoemSlots ? m_hPoem[n] : wxTreeItemId(); }
+  wxTreeItemId TopLevelNode(int i) const {
+    return i >= 0 && i < kTopLevelCount ? m_hTopLevel[i] : wxTreeItemId();
+  }
+  wxTreeItemId PoemNode(int n) const {
+    return n >= 1 && n <= PoemCatalogue::kPoemSlots ? m_hPoem[n] : wxTreeItemId();
+  }
   wxTreeItemId AuthorNode(int i) const {
     return i >= 0 && i < PoemCatalogue::kMaxAuthors ? m_hAuthor[i] : wxTreeItemId();
   }

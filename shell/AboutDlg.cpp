@@ -29,8 +29,9 @@ CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, Utf8(kCaptio
   auto* group = new wxStaticBoxSizer(wxHORIZONTAL, this);
   const std::string_view png = FindResource("versilo-32.png");
   wxMemoryInputStream stream(png.data(), png.size());
-  group->Add(new wxStaticBitmap(group->GetStaticBox(), wxID_ANY, wxBitmap(wxImage(stream, wxBITMAP_TYPE_PNG))), 0,
-             wxALL, ConvertDialogToPixels(wxSize(8, 0)).GetWidth());
+  group->Add(
+      new wxStaticBitmap(group->GetStaticBox(), wxID_ANY, wxBitmap(wxImage(stream, wxBITMAP_TYPE_PNG))), 0,
+      wxALL, ConvertDialogToPixels(wxSize(8, 0)).GetWidth());
   auto* lines = new wxBoxSizer(wxVERTICAL);
   const int gap = ConvertDialogToPixels(wxSize(0, 6)).GetHeight();
   for (const char* text : {kVersionLine, kDateLine, kMakerLine})

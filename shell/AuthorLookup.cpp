@@ -12,7 +12,8 @@ namespace {
 constexpr int32_t kMaxPoetsSearched = 79;
 
 std::string TrimRight(std::string s) {
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n')) s.pop_back();
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
+    s.pop_back();
   return s;
 }
 
@@ -37,7 +38,8 @@ std::optional<std::string> FindAuthorAnchor(const std::string& gbkAuthor) {
       const int32_t n = poets.m_lActRecCount < kMaxPoetsSearched ? poets.m_lActRecCount : kMaxPoetsSearched;
       for (int32_t i = 1; i <= n && !anchor; ++i) {
         poets.ReadRecord(i);
-        if (ContainsOnCharacterBoundary(poets.m_strField[0], gbkAuthor)) anchor = TrimRight(poets.m_strField[1]);
+        if (ContainsOnCharacterBoundary(poets.m_strField[0], gbkAuthor))
+          anchor = TrimRight(poets.m_strField[1]);
       }
     }
   } catch (const FileError& e) {

@@ -67,8 +67,8 @@ struct ToolButton {
 };
 inline constexpr ToolButton kToolButtons[] = {
     {cmd::kSpeechParameters, 6, "设置"}, {cmd::kStartReading, 15, "朗读"}, {cmd::kStopReading, 2, "停止"},
-    {cmd::kPoemsByAuthor, 14, "排序"},  {cmd::kBookmarks, 9, "书签"},      {cmd::kHomePage, 4, "主页"},
-    {cmd::kShowPinyin, 8, "拼音"},      {cmd::kShowAuthor, 13, "作者"},    {cmd::kSearch, 5, "搜索"},
+    {cmd::kPoemsByAuthor, 14, "排序"},   {cmd::kBookmarks, 9, "书签"},     {cmd::kHomePage, 4, "主页"},
+    {cmd::kShowPinyin, 8, "拼音"},       {cmd::kShowAuthor, 13, "作者"},   {cmd::kSearch, 5, "搜索"},
 };
 
 inline constexpr const char* kReady = "就绪";

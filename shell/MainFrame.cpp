@@ -69,7 +69,8 @@ CMainFrame::CMainFrame(Profile& profile)
   CreateStatusPanes();
 
   wxIconBundle icons;
-  for (const char* name : {"versilo-16.png", "versilo-32.png", "versilo-48.png", "versilo-64.png", "versilo-128.png"}) {
+  for (const char* name :
+       {"versilo-16.png", "versilo-32.png", "versilo-48.png", "versilo-64.png", "versilo-128.png"}) {
     wxIcon icon;
     icon.CopyFromBitmap(wxBitmap(ImageResource(name)));
     icons.AddIcon(icon);
@@ -140,9 +141,12 @@ void CMainFrame::CreateMenus() {
   // and never reaches the speech-loop toggle. Copy, paste, cut and undo are
   // left to the focused pane, which handles them itself.
   wxAcceleratorEntry keys[] = {
-      {wxACCEL_CTRL, 'N', wxID_NEW},           {wxACCEL_CTRL, 'O', wxID_OPEN},
-      {wxACCEL_CTRL, 'P', cmd::kStartReading}, {wxACCEL_CTRL, 'S', cmd::kStopReading},
-      {wxACCEL_CTRL, 'T', cmd::kPauseReading}, {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane},
+      {wxACCEL_CTRL, 'N', wxID_NEW},
+      {wxACCEL_CTRL, 'O', wxID_OPEN},
+      {wxACCEL_CTRL, 'P', cmd::kStartReading},
+      {wxACCEL_CTRL, 'S', cmd::kStopReading},
+      {wxACCEL_CTRL, 'T', cmd::kPauseReading},
+      {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane},
       {wxACCEL_SHIFT, WXK_F6, cmd::kPreviousPane},
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
@@ -156,9 +160,9 @@ void CMainFrame::CreateToolBarButtons() {
   bar->SetToolBitmapSize(wxSize(kToolImageSize, kToolImageSize));
   const wxImage strip = ImageResource("toolbar.png");
   for (const auto& b : texts::kToolButtons) {
-    wxImage image = strip.IsOk() ? strip.GetSubImage(wxRect(b.image * kToolImageSize, 0, kToolImageSize,
-                                                             kToolImageSize))
-                                 : wxImage(kToolImageSize, kToolImageSize);
+    wxImage image =
+        strip.IsOk() ? strip.GetSubImage(wxRect(b.image * kToolImageSize, 0, kToolImageSize, kToolImageSize))
+                     : wxImage(kToolImageSize, kToolImageSize);
     image.SetMaskColour(255, 0, 255);
     image.InitAlpha();
     const texts::MenuCommand* command = FindCommand(b.id);
@@ -173,8 +177,12 @@ void CMainFrame::CreateStatusPanes() {
   wxStatusBar* status = CreateStatusBar(6);
   if (!status) return;
   auto width = [status](const char* text) { return status->GetTextExtent(Utf8(text)).GetWidth() + 16; };
-  const int widths[] = {-1, width(texts::kPoemPaneSample), width(texts::kCredit), width(texts::kCapsLock),
-                        width(texts::kNumLock), width(texts::kScrollLock)};
+  const int widths[] = {-1,
+                        width(texts::kPoemPaneSample),
+                        width(texts::kCredit),
+                        width(texts::kCapsLock),
+                        width(texts::kNumLock),
+                        width(texts::kScrollLock)};
   status->SetStatusWidths(6, widths);
   SetStatusText(Utf8(texts::kReady), 0);
   SetStatusText(Utf8(texts::kPoemPaneSample), 1);
@@ -192,7 +200,9 @@ void CMainFrame::UpdateLockPanes() {
     wxKeyCode key;
     const char* text;
     int pane;
-  } locks[] = {{WXK_CAPITAL, texts::kCapsLock, 3}, {WXK_NUMLOCK, texts::kNumLock, 4}, {WXK_SCROLL, texts::kScrollLock, 5}};
+  } locks[] = {{WXK_CAPITAL, texts::kCapsLock, 3},
+               {WXK_NUMLOCK, texts::kNumLock, 4},
+               {WXK_SCROLL, texts::kScrollLock, 5}};
   for (const auto& lock : locks) {
     const wxString text = wxGetKeyState(lock.key) ? Utf8(lock.text) : wxString();
     if (status->GetStatusText(lock.pane) != text) status->SetStatusText(text, lock.pane);
@@ -200,7 +210,8 @@ void CMainFrame::UpdateLockPanes() {
 }
 
 void CMainFrame::OnInitialUpdate() {
-  if (const char* script = std::getenv("VERSILO_SCRIPT")) m_script = std::make_unique<ScriptedRun>(this, script);
+  if (const char* script = std::getenv("VERSILO_SCRIPT"))
+    m_script = std::make_unique<ScriptedRun>(this, script);
   m_tree->OnInitialUpdate();
   // Selecting the root shows the home page, as it does later on a click.
   m_tree->SelectRoot();

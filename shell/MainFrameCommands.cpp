@@ -35,8 +35,10 @@ void CMainFrame::BindCommands() {
   Bind(wxEVT_MENU, &CMainFrame::OnAbout, this, wxID_ABOUT);
   Bind(wxEVT_MENU, &CMainFrame::OnExit, this, wxID_EXIT);
   // The one document has nothing to create or open: new and open keep it.
-  Bind(wxEVT_MENU, [](wxCommandEvent&) {}, wxID_NEW);
-  Bind(wxEVT_MENU, [](wxCommandEvent&) {}, wxID_OPEN);
+  Bind(
+      wxEVT_MENU, [](wxCommandEvent&) {}, wxID_NEW);
+  Bind(
+      wxEVT_MENU, [](wxCommandEvent&) {}, wxID_OPEN);
   // Reading aids and finding aids arrive with their subsystems.
   for (int id : {cmd::kSpeechParameters, cmd::kSpeechItems, cmd::kMusicSettings, cmd::kPageTurningSettings,
                  cmd::kStartReading, cmd::kStopReading, cmd::kPauseReading, cmd::kTogglePageTurning,
@@ -46,24 +48,34 @@ void CMainFrame::BindCommands() {
 
   // Update rules.
   auto voiceOnly = [this](wxUpdateUIEvent& e) { e.Enable(m_bVoiceInstalled); };
-  for (int id : {cmd::kStartReading, cmd::kStopReading, cmd::kPauseReading}) Bind(wxEVT_UPDATE_UI, voiceOnly, id);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-    e.Enable(m_bVoiceInstalled);
-    e.Check(m_bSpeechLoop);
-  }, cmd::kSpeechLoop);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-    e.SetText(Utf8(m_bPageTurning ? texts::kPageTurningOn : texts::kPageTurningOff));
-  }, cmd::kTogglePageTurning);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-    e.Enable(!m_strMusicPath.empty());
-    if (!m_strMusicPath.empty()) e.SetText(Utf8(m_bMusicOn ? texts::kMusicOn : texts::kMusicOff));
-  }, cmd::kToggleMusic);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-    e.Check(GetToolBar() && GetToolBar()->IsShown());
-  }, cmd::kToggleToolBar);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-    e.Check(GetStatusBar() && GetStatusBar()->IsShown());
-  }, cmd::kToggleStatusBar);
+  for (int id : {cmd::kStartReading, cmd::kStopReading, cmd::kPauseReading})
+    Bind(wxEVT_UPDATE_UI, voiceOnly, id);
+  Bind(
+      wxEVT_UPDATE_UI,
+      [this](wxUpdateUIEvent& e) {
+        e.Enable(m_bVoiceInstalled);
+        e.Check(m_bSpeechLoop);
+      },
+      cmd::kSpeechLoop);
+  Bind(
+      wxEVT_UPDATE_UI,
+      [this](wxUpdateUIEvent& e) {
+        e.SetText(Utf8(m_bPageTurning ? texts::kPageTurningOn : texts::kPageTurningOff));
+      },
+      cmd::kTogglePageTurning);
+  Bind(
+      wxEVT_UPDATE_UI,
+      [this](wxUpdateUIEvent& e) {
+        e.Enable(!m_strMusicPath.empty());
+        if (!m_strMusicPath.empty()) e.SetText(Utf8(m_bMusicOn ? texts::kMusicOn : texts::kMusicOff));
+      },
+      cmd::kToggleMusic);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(GetToolBar() && GetToolBar()->IsShown()); },
+      cmd::kToggleToolBar);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(GetStatusBar() && GetStatusBar()->IsShown()); },
+      cmd::kToggleStatusBar);
 }
 
 void CMainFrame::OnHomePage(wxCommandEvent&) {
@@ -82,7 +94,8 @@ void CMainFrame::OnForward(wxCommandEvent&) {
 // page.
 void CMainFrame::OnShowAuthor(wxCommandEvent&) {
   if (m_reading.CurrentPoem() >= 1 && !m_reading.CurrentAuthor().empty()) {
-    if (auto anchor = FindAuthorAnchor(m_reading.CurrentAuthor()); anchor && m_tree) m_tree->ShowAuthorAnchor(*anchor);
+    if (auto anchor = FindAuthorAnchor(m_reading.CurrentAuthor()); anchor && m_tree)
+      m_tree->ShowAuthorAnchor(*anchor);
     return;
   }
   if (!m_view) return;
@@ -113,8 +126,10 @@ void CMainFrame::OnToggleStatusBar(wxCommandEvent&) {
 // F6 and Shift+F6 move the focus between the two panes.
 void CMainFrame::OnNextPane(wxCommandEvent&) {
   if (!m_tree || !m_view) return;
-  if (m_tree->HasFocus()) m_view->FocusPage();
-  else m_tree->SetFocus();
+  if (m_tree->HasFocus())
+    m_view->FocusPage();
+  else
+    m_tree->SetFocus();
 }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {

@@ -16,12 +16,14 @@ void ServeResource(WebKitURISchemeRequest* request, gpointer) {
   const std::string name = ResourceSchemeHandler::NameOf(webkit_uri_scheme_request_get_uri(request));
   const std::string_view bytes = BuiltInPage(name);
   if (bytes.empty()) {
-    GError* error = g_error_new(g_quark_from_static_string("versilo"), 404, "No built-in page %s", name.c_str());
+    GError* error =
+        g_error_new(g_quark_from_static_string("versilo"), 404, "No built-in page %s", name.c_str());
     webkit_uri_scheme_request_finish_error(request, error);
     g_error_free(error);
     return;
   }
-  GInputStream* stream = g_memory_input_stream_new_from_data(bytes.data(), static_cast<gssize>(bytes.size()), nullptr);
+  GInputStream* stream =
+      g_memory_input_stream_new_from_data(bytes.data(), static_cast<gssize>(bytes.size()), nullptr);
   webkit_uri_scheme_request_finish(request, stream, static_cast<gint64>(bytes.size()),
                                    ResourceSchemeHandler::MimeTypeOf(name));
   g_object_unref(stream);
@@ -32,7 +34,8 @@ void ServeResource(WebKitURISchemeRequest* request, gpointer) {
 void ResourceSchemeHandler::Register(WebKitWebContext* context) {
   static std::set<WebKitWebContext*> registered;
   if (!context || !registered.insert(context).second) return;
-  webkit_web_context_register_uri_scheme(context, CVersiloView::kResourceScheme, ServeResource, nullptr, nullptr);
+  webkit_web_context_register_uri_scheme(context, CVersiloView::kResourceScheme, ServeResource, nullptr,
+                                         nullptr);
 }
 
 std::string ResourceSchemeHandler::NameOf(const std::string& uri) {

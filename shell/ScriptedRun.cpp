@@ -59,8 +59,10 @@ void ScriptedRun::RunNext() {
       tree->ShowPoemByNumber(arg);
     } else if (verb == "author") {
       const wxTreeItemId node = tree->AuthorNode(std::atoi(arg.c_str()));
-      if (node.IsOk()) tree->SelectItem(node);
-      else m_bWaiting = false;
+      if (node.IsOk())
+        tree->SelectItem(node);
+      else
+        m_bWaiting = false;
     } else if (verb == "node") {
       tree->SelectItem(arg == "authors" ? tree->TopLevelNode(CLeftView::kAuthorsNode)
                        : arg == "help"  ? tree->TopLevelNode(CLeftView::kHelpNode)

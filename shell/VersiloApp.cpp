@@ -45,9 +45,8 @@ bool CVersiloApp::OnInit() {
   SetAppName("versilo");
   SetAppDisplayName(wxString::FromUTF8(kAppTitle));
   wxInitAllImageHandlers();
-  SetMessageHandler([](const std::string& gbk) {
-    wxMessageBox(FromGbk(gbk), wxString::FromUTF8(kAppTitle), wxOK);
-  });
+  SetMessageHandler(
+      [](const std::string& gbk) { wxMessageBox(FromGbk(gbk), wxString::FromUTF8(kAppTitle), wxOK); });
   m_profile = std::make_unique<WxProfile>();
   m_doc = std::make_unique<CVersiloDoc>();
   // The catalogue is listed and the home page asked for before the window

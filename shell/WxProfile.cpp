@@ -23,7 +23,8 @@ wxString WxProfile::Path() {
 WxProfile::WxProfile() {
   const wxString path = Path();
   wxFileName::Mkdir(wxFileName(path).GetPath(), 0755, wxPATH_MKDIR_FULL);
-  config_ = std::make_unique<wxFileConfig>("versilo", wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
+  config_ =
+      std::make_unique<wxFileConfig>("versilo", wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
   // Values are kept as written: a music file's path may hold a "$".
   config_->SetExpandEnvVars(false);
 }

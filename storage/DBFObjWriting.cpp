@@ -27,9 +27,15 @@ void PutLe32(uint8_t* p, uint32_t v) {
 void CDBFObj::ShowWriteFailure(const FileError& error, bool otherAsWriteError) {
   const char* text = nullptr;
   switch (error.cause()) {
-    case FileError::Cause::AccessDenied: text = storage_messages::kAccessDenied; break;
-    case FileError::Cause::SharingViolation: text = storage_messages::kSharingViolation; break;
-    case FileError::Cause::LockViolation: text = storage_messages::kLockViolation; break;
+    case FileError::Cause::AccessDenied:
+      text = storage_messages::kAccessDenied;
+      break;
+    case FileError::Cause::SharingViolation:
+      text = storage_messages::kSharingViolation;
+      break;
+    case FileError::Cause::LockViolation:
+      text = storage_messages::kLockViolation;
+      break;
     case FileError::Cause::EndOfFile:
       text = otherAsWriteError ? storage_messages::kWriteError : storage_messages::kEndOfFile;
       break;

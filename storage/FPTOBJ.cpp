@@ -57,7 +57,8 @@ bool CFPTOBJ::OpenFile() {
     return false;
   }
   uint8_t head[8];
-  if (m_file.Length() < static_cast<uint64_t>(kHeaderSize) || m_file.ReadAt(0, head, sizeof head) < sizeof head) {
+  if (m_file.Length() < static_cast<uint64_t>(kHeaderSize) ||
+      m_file.ReadAt(0, head, sizeof head) < sizeof head) {
     m_file.Close();
     Show(storage_messages::NotStandard(m_strName));
     m_lResult = 0;

@@ -12,8 +12,7 @@ class FileError : public std::runtime_error {
   // Other.
   enum class Cause { AccessDenied, SharingViolation, LockViolation, EndOfFile, Other };
 
-  FileError(Cause cause, const std::string& description)
-      : std::runtime_error(description), cause_(cause) {}
+  FileError(Cause cause, const std::string& description) : std::runtime_error(description), cause_(cause) {}
 
   Cause cause() const { return cause_; }
 

@@ -44,9 +44,15 @@ void PosixFile::Open(const std::string& path, Access access, Sharing sharing) {
   Close();
   int flags = O_CLOEXEC;
   switch (access) {
-    case Access::ReadOnly: flags |= O_RDONLY; break;
-    case Access::ReadWrite: flags |= O_RDWR; break;
-    case Access::CreateWrite: flags |= O_RDWR | O_CREAT; break;
+    case Access::ReadOnly:
+      flags |= O_RDONLY;
+      break;
+    case Access::ReadWrite:
+      flags |= O_RDWR;
+      break;
+    case Access::CreateWrite:
+      flags |= O_RDWR | O_CREAT;
+      break;
   }
   int fd = ::open(path.c_str(), flags, 0644);
   if (fd < 0) throw FileError::FromErrno(errno, path);

@@ -53,8 +53,7 @@ class PosixFile {
 // Holds a range lock for the lifetime of a scope.
 class RangeLock {
  public:
-  RangeLock(PosixFile& file, uint64_t offset, uint64_t count)
-      : file_(file), offset_(offset), count_(count) {
+  RangeLock(PosixFile& file, uint64_t offset, uint64_t count) : file_(file), offset_(offset), count_(count) {
     file_.Lock(offset_, count_);
   }
   ~RangeLock() {

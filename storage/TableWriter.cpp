@@ -20,7 +20,8 @@ void PutLe(std::string& s, size_t at, uint32_t v, int width) {
 
 TableWriter::TableWriter(std::vector<FieldSpec> fields, bool scrambled)
     : fields_(std::move(fields)), scrambled_(scrambled) {
-  if (fields_.size() > static_cast<size_t>(CDBFObj::kMaxFields)) throw std::length_error("more than 128 fields");
+  if (fields_.size() > static_cast<size_t>(CDBFObj::kMaxFields))
+    throw std::length_error("more than 128 fields");
   for (auto& f : fields_) {
     if (f.type == 'M') f.length = 4;
     if (f.name.size() > 10) throw std::length_error("field name longer than 10 bytes: " + f.name);
@@ -45,8 +46,8 @@ std::vector<uint8_t> TableWriter::NewRecord() const {
 void TableWriter::SetText(std::vector<uint8_t>& record, int field, std::string_view gbk) const {
   const FieldSpec& f = fields_.at(field);
   if (gbk.size() > static_cast<size_t>(f.length))
-    throw std::length_error("text of " + std::to_string(gbk.size()) + " bytes is longer than field " + f.name +
-                            " (" + std::to_string(f.length) + " bytes)");
+    throw std::length_error("text of " + std::to_string(gbk.size()) + " bytes is longer than field " +
+                            f.name + " (" + std::to_string(f.length) + " bytes)");
   const int at = displacement_[field];
   for (int i = 0; i < f.length; ++i)
     record[at + i] = i < static_cast<int>(gbk.size()) ? static_cast<uint8_t>(gbk[i]) : ' ';

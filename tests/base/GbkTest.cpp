@@ -1,6 +1,6 @@
-#include "base/Gbk.h"
-
 #include <gtest/gtest.h>
+
+#include "base/Gbk.h"
 
 namespace versilo {
 namespace {

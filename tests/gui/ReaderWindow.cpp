@@ -41,7 +41,9 @@ ReaderWindow::~ReaderWindow() {
 
 std::string ReaderWindow::Url() const { return frame_->HtmlView()->CurrentURL().utf8_string(); }
 
-std::string ReaderWindow::StatusPoemPane() const { return frame_->GetStatusBar()->GetStatusText(1).utf8_string(); }
+std::string ReaderWindow::StatusPoemPane() const {
+  return frame_->GetStatusBar()->GetStatusText(1).utf8_string();
+}
 
 bool ReaderWindow::WaitForLoad(const std::string& urlPart, int milliseconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);

@@ -73,7 +73,7 @@ TEST(AuthorLookup, FindsThePoetWhoseNameContainsTheAuthorOnCharacterBoundaries) 
   poets[79] = {G("最后"), "last", ""};
   test::WriteAuthorFiles(poets);
   EXPECT_EQ(FindAuthorAnchor(G("孟浩然")), "menghaoran");
-  EXPECT_EQ(FindAuthorAnchor("P1"), "a1");  // P1 comes before P10 and P11
+  EXPECT_EQ(FindAuthorAnchor("P1"), "a1");               // P1 comes before P10 and P11
   EXPECT_EQ(FindAuthorAnchor(G("最后")), std::nullopt);  // record 80 is past the search
   EXPECT_EQ(FindAuthorAnchor(G("无名")), std::nullopt);
 

@@ -1,10 +1,9 @@
 // Reading tables: header checks with their messages, record loads,
 // descrambling, trimming and clamping.
-#include "storage/DBFObj.h"
-
 #include <gtest/gtest.h>
 
 #include "base/Gbk.h"
+#include "storage/DBFObj.h"
 #include "storage/DataKey.h"
 #include "storage/TableWriter.h"
 #include "tests/support/TestSupport.h"
@@ -22,7 +21,8 @@ TableWriter ThreeFields(bool scrambled) {
   return TableWriter({{"NAME", 'C', 10}, {"CODE", 'C', 4}, {"BIO", 'M', 4}}, scrambled);
 }
 
-void AddRow(TableWriter& w, const std::string& name, const std::string& code, uint32_t memo, bool deleted = false) {
+void AddRow(TableWriter& w, const std::string& name, const std::string& code, uint32_t memo,
+            bool deleted = false) {
   auto r = w.NewRecord();
   w.SetText(r, 0, name);
   w.SetText(r, 1, code);
@@ -48,8 +48,8 @@ TEST(DBFObjOpen, MissingAndMalformedFilesShowTheirMessagesInOrder) {
   WriteBytes("old.man", bytes);
   rec.clear();
   EXPECT_FALSE(dbf.Open("old.man", 5));
-  EXPECT_EQ(rec.messages(), (std::vector<std::string>{"数据文件 old.man 不是标准数据格式文件.",
-                                                      "读数据文件 old.man 出错."}));
+  EXPECT_EQ(rec.messages(),
+            (std::vector<std::string>{"数据文件 old.man 不是标准数据格式文件.", "读数据文件 old.man 出错."}));
   EXPECT_EQ(dbf.Message(), Utf8ToGbk("读数据文件 old.man 出错."));
 }
 
@@ -147,8 +147,9 @@ TEST(DBFObjRead, LoadsDescrambledFieldsTrimmedAndClamped) {
   EXPECT_NE(dbf.m_strField[0], "C");
   uint8_t stored[4];
   for (int i = 0; i < 4; ++i) stored[i] = Scramble(static_cast<uint8_t>(0x04 - i));
-  EXPECT_EQ(static_cast<uint32_t>(dbf.m_lMemoBlock[2]),
-            uint32_t{stored[0]} | uint32_t{stored[1]} << 8 | uint32_t{stored[2]} << 16 | uint32_t{stored[3]} << 24);
+  EXPECT_EQ(static_cast<uint32_t>(dbf.m_lMemoBlock[2]), uint32_t{stored[0]} | uint32_t{stored[1]} << 8 |
+                                                            uint32_t{stored[2]} << 16 |
+                                                            uint32_t{stored[3]} << 24);
 }
 
 TEST(DBFObjRead, HeaderCountZeroPartialTailAndDeletedRecords) {
@@ -157,7 +158,7 @@ TEST(DBFObjRead, HeaderCountZeroPartialTailAndDeletedRecords) {
   AddRow(w, "dead", "d", 0, true);
   AddRow(w, "live", "l", 0);
   std::string bytes = w.Bytes();
-  bytes[4] = 0;  // header says no records
+  bytes[4] = 0;    // header says no records
   bytes += "xyz";  // partial record after the 0x1A
   WriteBytes("t.dat", bytes);
   CDBFObj dbf;

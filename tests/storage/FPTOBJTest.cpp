@@ -1,10 +1,9 @@
 // Reading memo files: header checks, block numbers, the length cap, and
 // descrambling.
-#include "storage/FPTOBJ.h"
-
 #include <gtest/gtest.h>
 
 #include "storage/DataKey.h"
+#include "storage/FPTOBJ.h"
 #include "storage/MemoWriter.h"
 #include "tests/support/TestSupport.h"
 
@@ -87,7 +86,8 @@ TEST(FPTOBJRead, LengthsAreCappedAt102398Bytes) {
     uint32_t stored;
     size_t present;
     size_t expected;
-  } cases[] = {{102398, 102398, 102398}, {102399, 102399, 102398}, {200000, 200000, 102398}, {0xFFFFFFFF, 10, 10}};
+  } cases[] = {
+      {102398, 102398, 102398}, {102399, 102399, 102398}, {200000, 200000, 102398}, {0xFFFFFFFF, 10, 10}};
   for (const auto& c : cases) {
     WriteMemoOfLength("m.dat", c.stored, c.present);
     CFPTOBJ fpt;

@@ -54,18 +54,19 @@ std::string Replace(std::string s, const std::string& from, const std::string& t
 
 TEST(AnthologyCompiler, RefusesBadSourceNamingFileLineAndProblem) {
   TempDir dir;
-  EXPECT_EQ(ErrorOf(Replace(kPoems, "静夜思", "静夜思😀")),
-            "poems.txt:6: character \"😀\" has no GBK form");
+  EXPECT_EQ(ErrorOf(Replace(kPoems, "静夜思", "静夜思😀")), "poems.txt:6: character \"😀\" has no GBK form");
   EXPECT_EQ(ErrorOf(Replace(kPoems, "静夜思", std::string(70, 'x') + "静夜思静夜思静夜思静夜思静夜思静夜思")),
             "poems.txt:6: title is 106 bytes in GBK, longer than its field of 100");
   EXPECT_EQ(ErrorOf(Replace(kPoems, "volume: 8", "volume: 12")), "poems.txt:3: volume must be 1 to 11");
   EXPECT_EQ(ErrorOf(Replace(kPoems, "author: 李白\n", "")), "poems.txt:2: record \"001\" has no author");
-  EXPECT_EQ(ErrorOf(Replace(kPoems, "@poem 002", "@poem 003")), "poems.txt:13: poem \"003\" should be numbered 2");
+  EXPECT_EQ(ErrorOf(Replace(kPoems, "@poem 002", "@poem 003")),
+            "poems.txt:13: poem \"003\" should be numbered 2");
   EXPECT_EQ(ErrorOf(Replace(kPoems, "@english", "@englsh")), "poems.txt:11: unknown line \"@englsh\"");
   EXPECT_EQ(ErrorOf(kPoems, Replace(kAuthors, "@author 李白", "@author 李商隐")),
             "poems.txt:5: author 李白 has no entry in authors.txt");
   std::string many;
-  for (int i = 0; i < 80; ++i) many += "@author P" + std::to_string(i) + "\nanchor: p" + std::to_string(i) + "\n";
+  for (int i = 0; i < 80; ++i)
+    many += "@author P" + std::to_string(i) + "\nanchor: p" + std::to_string(i) + "\n";
   EXPECT_EQ(ErrorOf(kPoems, many), "authors.txt:159: more than 79 poets");
 }
 

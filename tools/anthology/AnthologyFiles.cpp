@@ -17,7 +17,7 @@ namespace {
 // Fields 0, 1, 3, 4 and 5 mean the same in the poem table and in the
 // by-author table; field 2 is the poem's place within its volume.
 std::vector<FieldSpec> PoemFields() {
-  return {{"NO", 'C', kEntryWidth},     {"VOLUME", 'C', kVolumeWidth}, {"SEQ", 'C', kSequenceWidth},
+  return {{"NO", 'C', kEntryWidth},    {"VOLUME", 'C', kVolumeWidth}, {"SEQ", 'C', kSequenceWidth},
           {"GENRE", 'C', kGenreWidth}, {"AUTHOR", 'C', kAuthorWidth}, {"TITLE", 'C', kTitleWidth}};
 }
 
@@ -40,7 +40,8 @@ void SetPoemFields(const TableWriter& table, std::vector<uint8_t>& record, const
 // SOURCE_DATE_EPOCH, when set, fixes the header date for reproducible builds.
 std::tm BuildDay() {
   std::time_t when = std::time(nullptr);
-  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) when = static_cast<std::time_t>(std::atoll(epoch));
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"))
+    when = static_cast<std::time_t>(std::atoll(epoch));
   std::tm day{};
   gmtime_r(&when, &day);
   return day;
@@ -60,7 +61,8 @@ std::map<std::string, std::string> MakeAnthologyFiles(const Anthology& a) {
   std::map<std::string, std::string> files;
 
   auto poemFields = PoemFields();
-  for (const char* memo : {"POEM", "NOTES", "TRANS", "COMMENT", "ENGLISH"}) poemFields.push_back({memo, 'M', 4});
+  for (const char* memo : {"POEM", "NOTES", "TRANS", "COMMENT", "ENGLISH"})
+    poemFields.push_back({memo, 'M', 4});
   TableWriter poems(poemFields, true);
   MemoWriter poemMemos(true);
   TableWriter pinyin({{"NO", 'C', kEntryWidth}, {"VOLUME", 'C', kVolumeWidth}, {"PINYIN", 'M', 4}}, true);

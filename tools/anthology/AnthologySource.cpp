@@ -21,16 +21,16 @@ std::string ToGbk(const std::string& utf8, const std::string& file, int line) {
   }
 }
 
-std::string RequiredField(const SourceRecord& r, const std::string& key, const std::string& file, int maxBytes,
-                          std::string* gbk) {
+std::string RequiredField(const SourceRecord& r, const std::string& key, const std::string& file,
+                          int maxBytes, std::string* gbk) {
   auto it = r.fields.find(key);
   if (it == r.fields.end() || it->second.first.empty())
     throw SourceError(file, r.line, "record \"" + r.id + "\" has no " + key);
   *gbk = ToGbk(it->second.first, file, it->second.second);
   if (maxBytes > 0 && gbk->size() > static_cast<size_t>(maxBytes))
     throw SourceError(file, it->second.second,
-                      key + " is " + std::to_string(gbk->size()) + " bytes in GBK, longer than its field of " +
-                          std::to_string(maxBytes));
+                      key + " is " + std::to_string(gbk->size()) +
+                          " bytes in GBK, longer than its field of " + std::to_string(maxBytes));
   return it->second.first;
 }
 
@@ -42,14 +42,16 @@ int ParseNumber(const std::string& text) {
 std::vector<Poem> ReadPoems(const std::string& dir) {
   const std::string file = "poems.txt";
   auto records = ReadSourceFile(dir + "/" + file, file,
-                                {"poem", {"volume", "genre", "author", "title"},
+                                {"poem",
+                                 {"volume", "genre", "author", "title"},
                                  {"text", "notes", "translation", "commentary", "english"}});
   std::vector<Poem> poems;
   for (const auto& r : records) {
     Poem p;
     p.number = ParseNumber(r.id);
     if (p.number != static_cast<int>(poems.size()) + 1)
-      throw SourceError(file, r.line, "poem \"" + r.id + "\" should be numbered " + std::to_string(poems.size() + 1));
+      throw SourceError(file, r.line,
+                        "poem \"" + r.id + "\" should be numbered " + std::to_string(poems.size() + 1));
     if (p.number > kMaxPoems)
       throw SourceError(file, r.line, "more than " + std::to_string(kMaxPoems) + " poems");
     std::string volume;
@@ -82,10 +84,12 @@ std::vector<Poet> ReadPoets(const std::string& dir) {
     if (p.name.empty() || p.name.size() > static_cast<size_t>(kAuthorWidth))
       throw SourceError(file, r.line, "a poet's name must be 1 to 15 bytes in GBK");
     const std::string anchor = RequiredField(r, "anchor", file, kAnchorWidth, &p.anchor);
-    if (!std::all_of(anchor.begin(), anchor.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+    if (!std::all_of(anchor.begin(), anchor.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
       throw SourceError(file, r.fields.at("anchor").second, "an anchor is ASCII letters and digits only");
     if (!names.insert(p.name).second) throw SourceError(file, r.line, "poet \"" + r.id + "\" listed twice");
-    if (!anchors.insert(p.anchor).second) throw SourceError(file, r.line, "anchor \"" + anchor + "\" used twice");
+    if (!anchors.insert(p.anchor).second)
+      throw SourceError(file, r.line, "anchor \"" + anchor + "\" used twice");
     auto bio = r.sections.find("bio");
     if (bio != r.sections.end()) p.biography = ToGbk(bio->second.first, file, bio->second.second);
     poets.push_back(std::move(p));
@@ -102,7 +106,8 @@ void ReadPinyin(const std::string& dir, std::vector<Poem>& poems) {
     const int n = ParseNumber(r.id);
     if (n < 1 || n > static_cast<int>(poems.size()))
       throw SourceError(file, r.line, "pinyin \"" + r.id + "\" belongs to no poem");
-    if (!poems[n - 1].pinyin.empty()) throw SourceError(file, r.line, "pinyin of poem " + r.id + " given twice");
+    if (!poems[n - 1].pinyin.empty())
+      throw SourceError(file, r.line, "pinyin of poem " + r.id + " given twice");
     poems[n - 1].pinyin = ToGbk(r.body, file, r.bodyLine);
   }
 }
@@ -118,7 +123,8 @@ Anthology ReadAnthology(const std::string& dir) {
   for (const auto& p : a.poets) names.insert(p.name);
   for (const auto& p : a.poems)
     if (!names.count(p.author))
-      throw SourceError("poems.txt", p.authorLine, "author " + GbkToUtf8(p.author) + " has no entry in authors.txt");
+      throw SourceError("poems.txt", p.authorLine,
+                        "author " + GbkToUtf8(p.author) + " has no entry in authors.txt");
   return a;
 }
 

@@ -27,7 +27,7 @@ std::vector<SourceRecord> ReadSourceFile(const std::string& path, const std::str
   if (!in) throw SourceError(name, 0, "cannot read the file");
   const std::string head = "@" + format.kind + " ";
   std::vector<SourceRecord> records;
-  std::string* text = nullptr;  // the body or section being filled
+  std::string* text = nullptr;     // the body or section being filled
   std::vector<std::string> lines;  // its lines so far
   std::string line;
   int number = 0;
@@ -60,7 +60,8 @@ std::vector<SourceRecord> ReadSourceFile(const std::string& path, const std::str
     SourceRecord& r = records.back();
     if (!line.empty() && line[0] == '@') {
       const std::string section = line.substr(1);
-      if (!Contains(format.sections, section)) throw SourceError(name, number, "unknown line \"" + line + "\"");
+      if (!Contains(format.sections, section))
+        throw SourceError(name, number, "unknown line \"" + line + "\"");
       if (r.sections.count(section)) throw SourceError(name, number, "section @" + section + " given twice");
       finishText();
       r.sections[section] = {"", number};

@@ -18,9 +18,9 @@ class SourceError : public std::runtime_error {
 };
 
 struct SourceRecord {
-  std::string id;  // the text after "@KIND "
-  int line = 0;    // where the record starts
-  std::map<std::string, std::pair<std::string, int>> fields;  // key -> value, line
+  std::string id;                                               // the text after "@KIND "
+  int line = 0;                                                 // where the record starts
+  std::map<std::string, std::pair<std::string, int>> fields;    // key -> value, line
   std::map<std::string, std::pair<std::string, int>> sections;  // name -> text (LF between lines), line
   std::string body;  // for kinds whose lines follow the record head directly
   int bodyLine = 0;

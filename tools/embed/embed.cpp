@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
          << "#include \"base/Resources.h\"\n\nnamespace versilo {\nnamespace {\n\n";
     std::vector<std::pair<std::string, size_t>> entries;
     for (int i = 2; i < argc; ++i) {
-      std::string spec = argv[i];
-      size_t eq = spec.find('=');
-      std::string name = spec.substr(0, eq), path = spec.substr(eq + 1);
+      std::string entry = argv[i];
+      size_t eq = entry.find('=');
+      std::string name = entry.substr(0, eq), path = entry.substr(eq + 1);
       bool gbk = path.size() > 4 && path.compare(path.size() - 4, 4, ":gbk") == 0;
       if (gbk) path.resize(path.size() - 4);
       std::string bytes = ReadFile(path);

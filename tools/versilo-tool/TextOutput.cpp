@@ -10,11 +10,24 @@ std::string EscapedUtf8(std::string_view gbk) {
   while (i < gbk.size()) {
     const char c = gbk[i];
     switch (c) {
-      case '\\': out += "\\\\"; ++i; continue;
-      case '\t': out += "\\t"; ++i; continue;
-      case '\r': out += "\\r"; ++i; continue;
-      case '\n': out += "\\n"; ++i; continue;
-      default: break;
+      case '\\':
+        out += "\\\\";
+        ++i;
+        continue;
+      case '\t':
+        out += "\\t";
+        ++i;
+        continue;
+      case '\r':
+        out += "\\r";
+        ++i;
+        continue;
+      case '\n':
+        out += "\\n";
+        ++i;
+        continue;
+      default:
+        break;
     }
     // Take the longest run free of those four bytes (a trail byte may be a
     // backslash, so the run is cut at character boundaries).
