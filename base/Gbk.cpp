@@ -80,13 +80,17 @@ std::string DecodeGbk(std::string_view gbk, InvalidByte onInvalid) {
       if (FromGbk().Convert(gbk.substr(start, i - start), &piece, nullptr)) {
         out += piece;
       } else {
-        // A pair that is well formed but unassigned: take it byte by byte.
-        for (size_t k = start; k < i; ++k) {
+        // A pair that is well formed but unassigned: convert the run
+        // character by character, so only that pair is lost.
+        for (size_t k = start; k < i;) {
+          const size_t len = static_cast<size_t>(GbkCharLength(gbk, k));
           std::string one;
-          if (FromGbk().Convert(gbk.substr(k, 1), &one, nullptr))
+          if (FromGbk().Convert(gbk.substr(k, len), &one, nullptr)) {
             out += one;
-          else
-            onInvalid(static_cast<unsigned char>(gbk[k]), &out);
+          } else {
+            for (size_t b = k; b < k + len; ++b) onInvalid(static_cast<unsigned char>(gbk[b]), &out);
+          }
+          k += len;
         }
       }
     }

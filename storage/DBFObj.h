@@ -86,6 +86,8 @@ class CDBFObj {
   bool ParseHeader(uint64_t fileLength);
   uint64_t RecordOffset(int32_t n) const;
   bool FlagIsDeleted(int32_t n);
+  // The live-record count stored in the header now.
+  int32_t HeaderCount();
   void Show(const std::string& message);
   void ShowWriteFailure(const class FileError& error, bool otherAsWriteError);
 

@@ -62,24 +62,40 @@ void CDBFObj::UpdateHeader() {
   }
 }
 
+// The header's count is read afresh before it is changed: another process
+// may have appended since this table was opened.
 bool CDBFObj::DeleteRecord() {
   if (!m_file.IsOpen() || m_lActCurRec < 1) return false;
   const int32_t a = m_lActCurRec;
+  const int32_t savedCount = m_lRecCount, savedCur = m_lCurRec, savedActCur = m_lActCurRec;
   try {
-    RangeLock lock(m_file, 0, RecordOffset(a) + m_lRecordLength + 1);
-    const uint8_t flag = kDeletedFlag;
-    m_file.WriteAt(RecordOffset(a), &flag, 1);
+    RangeLock guard(m_file, kAppendGuardByte, 1);
+    {
+      RangeLock lock(m_file, 0, RecordOffset(a) + m_lRecordLength + 1);
+      const uint8_t flag = kDeletedFlag;
+      m_file.WriteAt(RecordOffset(a), &flag, 1);
+      m_lRecCount = HeaderCount();
+    }
+    const int32_t before = m_lRecCount;
+    m_lRecCount -= 1;
+    Skip(m_lCurRec != before, true);
+    if (m_lRecCount < 1) m_lRecCount = 0;
+    if (m_lCurRec > m_lRecCount) m_lCurRec = 0;
+    UpdateHeader();
   } catch (const FileError& e) {
+    m_lRecCount = savedCount;
+    m_lCurRec = savedCur;
+    m_lActCurRec = savedActCur;
     ShowWriteFailure(e, false);
     return false;
   }
-  const int32_t before = m_lRecCount;
-  m_lRecCount -= 1;
-  Skip(m_lCurRec != before, true);
-  if (m_lRecCount < 1) m_lRecCount = 0;
-  if (m_lCurRec > m_lRecCount) m_lCurRec = 0;
-  UpdateHeader();
   return true;
+}
+
+int32_t CDBFObj::HeaderCount() {
+  uint8_t count[4] = {};
+  m_file.ReadAt(4, count, sizeof count);
+  return static_cast<int32_t>(count[0] | count[1] << 8 | count[2] << 16 | uint32_t{count[3]} << 24);
 }
 
 // The end of the file and the header's count are taken afresh under a lock
@@ -100,9 +116,7 @@ bool CDBFObj::AppendRecord() {
       m_file.WriteAt(p, m_record, length + 1);
     }
     m_record[length] = 0;
-    uint8_t count[4] = {};
-    m_file.ReadAt(4, count, sizeof count);
-    m_lRecCount = static_cast<int32_t>(count[0] | count[1] << 8 | count[2] << 16 | count[3] << 24) + 1;
+    m_lRecCount = HeaderCount() + 1;
     m_lCurRec = m_lRecCount;
     m_lActRecCount = static_cast<int32_t>(physical + 1);
     m_lActCurRec = m_lActRecCount;
@@ -118,14 +132,18 @@ bool CDBFObj::AppendRecord() {
 bool CDBFObj::WriteRecord() {
   if (!m_file.IsOpen() || m_lActCurRec < 1) return false;
   try {
+    RangeLock guard(m_file, kAppendGuardByte, 1);
     const uint64_t p = RecordOffset(m_lActCurRec);
-    RangeLock lock(m_file, p, m_lRecordLength + 1);
-    m_file.WriteAt(p, m_record, static_cast<size_t>(m_lRecordLength));
+    {
+      RangeLock lock(m_file, p, m_lRecordLength + 1);
+      m_file.WriteAt(p, m_record, static_cast<size_t>(m_lRecordLength));
+    }
+    m_lRecCount = HeaderCount();
+    UpdateHeader();
   } catch (const FileError& e) {
     ShowWriteFailure(e, true);
     return false;
   }
-  UpdateHeader();
   return true;
 }
 
@@ -199,7 +217,7 @@ bool CDBFObj::Pack() {
     const uint64_t length = table.Length();
     const uint64_t n = length > h ? (length - h) / l : 0;
     std::vector<uint8_t> header(h);
-    if (table.ReadAt(0, header.data(), h) < h) return false;
+    if (table.ReadAt(0, header.data(), h) < h) throw FileError(FileError::Cause::EndOfFile, m_strName);
     temp.WriteAt(0, header.data(), h);
     std::vector<uint8_t> record(l);
     uint32_t kept = 0;
@@ -214,13 +232,19 @@ bool CDBFObj::Pack() {
     if (h >= 8) temp.WriteAt(4, count, sizeof count);
     const uint8_t end = kEndOfData;
     temp.WriteAt(h + uint64_t{kept} * l, &end, 1);
+    temp.SyncWithModeOf(table);
     m_lRecCount = static_cast<int32_t>(kept);
   } catch (const FileError&) {
+    temp.Close();
+    std::remove(kPackTempName);
     return false;
   }
   temp.Close();
+  // The table stays held until it is replaced, so no other writer can slip
+  // a record into the old file in between.
+  const bool renamed = std::rename(kPackTempName, m_strName.c_str()) == 0;
   table.Close();
-  if (std::rename(kPackTempName, m_strName.c_str()) != 0) {
+  if (!renamed) {
     // The packed data stay in the temporary file; the table is untouched.
     Show(storage_messages::kRenameError);
     return false;

@@ -32,7 +32,8 @@ bool SetLock(int fd, short type, off_t offset, off_t count) {
 
 FileError FileError::FromErrno(int error, const std::string& fileName) {
   Cause cause = Cause::Other;
-  if (error == EACCES || error == EPERM || error == EROFS) cause = Cause::AccessDenied;
+  // EBADF: a write, or a write lock, on a file open for reading only.
+  if (error == EACCES || error == EPERM || error == EROFS || error == EBADF) cause = Cause::AccessDenied;
   std::string text = std::strerror(error);
   if (!fileName.empty()) text += ": " + fileName;
   return FileError(cause, text);
@@ -110,6 +111,12 @@ void PosixFile::WriteAt(uint64_t offset, const void* buffer, size_t count) {
     }
     done += static_cast<size_t>(r);
   }
+}
+
+void PosixFile::SyncWithModeOf(const PosixFile& other) {
+  struct stat st {};
+  if (fstat(other.fd_, &st) == 0) fchmod(fd_, st.st_mode & 07777);
+  if (fsync(fd_) != 0) throw FileError::FromErrno(errno, path_);
 }
 
 void PosixFile::Lock(uint64_t offset, uint64_t count) {

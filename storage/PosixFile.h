@@ -38,6 +38,9 @@ class PosixFile {
   // Writes all count bytes at offset.
   void WriteAt(uint64_t offset, const void* buffer, size_t count);
 
+  // Flushes the file to disk and gives it the permission bits of another.
+  void SyncWithModeOf(const PosixFile& other);
+
   // Takes a write lock on [offset, offset + count), waiting a short while
   // for another writer to finish; a lock still held then is a lock violation.
   void Lock(uint64_t offset, uint64_t count);

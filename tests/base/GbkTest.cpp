@@ -23,6 +23,9 @@ TEST(Gbk, DamagedBytesStayVisible) {
   const std::string damaged = "a\xC0 b\x80" + Utf8ToGbk("诗") + "\xC0";
   EXPECT_EQ(GbkToUtf8Escaped(damaged), "a\\xC0 b\\x80诗\\xC0");
   EXPECT_EQ(GbkToUtf8(damaged), "a\xEF\xBF\xBD b\xEF\xBF\xBD诗\xEF\xBF\xBD");
+  // A well-formed but unassigned pair costs only itself.
+  const std::string unassigned = Utf8ToGbk("李白") + "\xA2\xA0" + Utf8ToGbk("杜甫");
+  EXPECT_EQ(GbkToUtf8Escaped(unassigned), "李白\\xA2\\xA0杜甫");
 }
 
 }  // namespace

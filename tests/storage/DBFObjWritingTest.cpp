@@ -9,6 +9,7 @@
 
 #include "storage/DBFObj.h"
 #include "storage/DataKey.h"
+#include "storage/FileError.h"
 #include "storage/PosixFile.h"
 #include "storage/TableWriter.h"
 #include "tests/support/TestSupport.h"
@@ -127,6 +128,38 @@ TEST(DBFObjWriting, WritesToAReadOnlyTableAreRefusedAsAccessDenied) {
   EXPECT_FALSE(dbf.WriteRecord());
   EXPECT_EQ(rec.messages(), (std::vector<std::string>{"accessDenied", "accessDenied"}));
   EXPECT_EQ(dbf.m_lActRecCount, 1);
+}
+
+// Root may write any file, so the read-only case is also checked where the
+// file itself is open for reading only.
+TEST(DBFObjWriting, WritingThroughAReadOnlyOpenIsAccessDenied) {
+  TempDir dir;
+  WriteTable("t.dat", {"a"});
+  PosixFile file;
+  file.Open("t.dat", PosixFile::Access::ReadOnly, PosixFile::Sharing::Shared);
+  try {
+    file.Lock(0, 1);
+    FAIL() << "a write lock on a read-only file succeeded";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.cause(), FileError::Cause::AccessDenied);
+  }
+}
+
+// Another process's append must survive this one's overwrite and delete.
+TEST(DBFObjWriting, OverwriteAndDeleteKeepAnotherWritersAppend) {
+  TempDir dir;
+  WriteTable("t.dat", {"a", "b"});
+  CDBFObj mine, theirs;
+  ASSERT_TRUE(mine.Open("t.dat", 5));
+  ASSERT_TRUE(theirs.Open("t.dat", 5));
+  PrepareRecord(theirs, "c");
+  ASSERT_TRUE(theirs.AppendRecord());
+  PrepareRecord(mine, "A");
+  ASSERT_TRUE(mine.WriteRecord());
+  EXPECT_EQ(HeaderCount(ReadBytes("t.dat")), 3u);
+  ASSERT_TRUE(mine.DeleteRecord());
+  EXPECT_EQ(HeaderCount(ReadBytes("t.dat")), 2u);
+  EXPECT_EQ(mine.m_lRecCount, 2);
 }
 
 TEST(DBFObjWriting, WriteRecordReportsALockHeldByAnotherWriter) {

@@ -34,6 +34,8 @@ cp poem1e.man before.man
 "$TOOL" scramble poem1e.man && cmp -s poem1e.man before.man || fail "scrambling twice does not restore"
 
 "$TOOL" delete poem1e.man 1 || fail "delete"
+"$TOOL" delete poem1e.man 1 2>/dev/null && fail "deleting a deleted record succeeded"
+"$TOOL" dump poem1e.man | head -1 | grep -q 'records=1 physical=2' || fail "count after delete"
 "$TOOL" delete poem1e.man 9 2>/dev/null && fail "delete past the end succeeded"
 "$TOOL" pack poem1e.man || fail "pack"
 "$TOOL" dump poem1e.man | head -1 | grep -q 'records=1 physical=1' || fail "pack count"

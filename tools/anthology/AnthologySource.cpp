@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/Gbk.h"
+#include "storage/FPTOBJ.h"
 #include "tools/anthology/Anthology.h"
 #include "tools/anthology/SourceFile.h"
 
@@ -19,6 +20,15 @@ std::string ToGbk(const std::string& utf8, const std::string& file, int line) {
   } catch (const std::invalid_argument& e) {
     throw SourceError(file, line, e.what());
   }
+}
+
+// The reader reads memos of up to this many bytes; a longer one would be
+// cut without a word.
+void CheckMemoLength(const std::string& gbk, const std::string& file, int line) {
+  if (gbk.size() > CFPTOBJ::kMaxMemoLength)
+    throw SourceError(file, line,
+                      "text is " + std::to_string(gbk.size()) + " bytes in GBK, longer than the " +
+                          std::to_string(CFPTOBJ::kMaxMemoLength) + " a memo holds");
 }
 
 std::string RequiredField(const SourceRecord& r, const std::string& key, const std::string& file,
@@ -64,7 +74,9 @@ std::vector<Poem> ReadPoems(const std::string& dir) {
     RequiredField(r, "title", file, kTitleWidth, &p.title);
     for (int m = 0; m < 5; ++m) {
       auto it = r.sections.find(kSectionNames[m]);
-      if (it != r.sections.end()) p.memos[m] = ToGbk(it->second.first, file, it->second.second);
+      if (it == r.sections.end()) continue;
+      p.memos[m] = ToGbk(it->second.first, file, it->second.second);
+      CheckMemoLength(p.memos[m], file, it->second.second);
     }
     if (p.memos[0].empty()) throw SourceError(file, r.line, "poem " + r.id + " has no @text");
     poems.push_back(std::move(p));
@@ -91,7 +103,10 @@ std::vector<Poet> ReadPoets(const std::string& dir) {
     if (!anchors.insert(p.anchor).second)
       throw SourceError(file, r.line, "anchor \"" + anchor + "\" used twice");
     auto bio = r.sections.find("bio");
-    if (bio != r.sections.end()) p.biography = ToGbk(bio->second.first, file, bio->second.second);
+    if (bio != r.sections.end()) {
+      p.biography = ToGbk(bio->second.first, file, bio->second.second);
+      CheckMemoLength(p.biography, file, bio->second.second);
+    }
     poets.push_back(std::move(p));
     if (poets.size() > static_cast<size_t>(kMaxPoets))
       throw SourceError(file, r.line, "more than " + std::to_string(kMaxPoets) + " poets");
@@ -109,6 +124,7 @@ void ReadPinyin(const std::string& dir, std::vector<Poem>& poems) {
     if (!poems[n - 1].pinyin.empty())
       throw SourceError(file, r.line, "pinyin of poem " + r.id + " given twice");
     poems[n - 1].pinyin = ToGbk(r.body, file, r.bodyLine);
+    CheckMemoLength(poems[n - 1].pinyin, file, r.bodyLine);
   }
 }
 

@@ -31,6 +31,9 @@ int Scramble(const Args& args) {
   return 0;
 }
 
+// Stands on record N (its place among the live records as the logical
+// position), refusing one already deleted: deleting it again would count
+// one live record less than there is.
 int Delete(const Args& args) {
   int32_t n = 0;
   if (args.size() != 2 || !ParseRecordNumber(args[1], &n)) return Fail("usage: versilo-tool delete TABLE N");
@@ -38,7 +41,15 @@ int Delete(const Args& args) {
   if (!dbf.Open(args[0].c_str(), 5)) return 1;
   if (n > dbf.m_lActRecCount)
     return Fail(args[0] + " has " + std::to_string(dbf.m_lActRecCount) + " records, not " + args[1]);
-  dbf.m_lActCurRec = n;
+  int32_t live = 0;
+  for (int32_t r = 1; r <= n; ++r) {
+    dbf.m_lActCurRec = r;
+    dbf.ReadCurrent();
+    const bool deleted = dbf.RecordBuffer()[0] == CDBFObj::kDeletedFlag;
+    if (r == n && deleted) return Fail("record " + args[1] + " of " + args[0] + " is deleted already");
+    live += deleted ? 0 : 1;
+  }
+  dbf.m_lCurRec = live;
   return dbf.DeleteRecord() ? 0 : Fail("cannot delete record " + args[1] + " of " + args[0]);
 }
 
