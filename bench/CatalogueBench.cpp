@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "catalogue/AnthologyTables.h"
 #include "catalogue/PoemCatalogue.h"
 #include "catalogue/PoemPage.h"
 #include "storage/MemoWriter.h"
@@ -30,18 +31,7 @@ void MakeAnthology() {
       std::filesystem::remove_all(folder, ec);
     });
     std::filesystem::current_path(dir);
-    TableWriter table({{"NO", 'C', 3},
-                       {"VOL", 'C', 4},
-                       {"SEQ", 'C', 3},
-                       {"GENRE", 'C', 8},
-                       {"AUTHOR", 'C', 15},
-                       {"TITLE", 'C', 80},
-                       {"POEM", 'M'},
-                       {"NOTES", 'M'},
-                       {"TRANS", 'M'},
-                       {"COMMENT", 'M'},
-                       {"ENGLISH", 'M'}},
-                      true);
+    TableWriter table(anthology_tables::PoemTableFields(), true);
     MemoWriter memo(true);
     // Lines of GBK text ending in CR LF, as the anthology stores them.
     auto lines = [](int count, int width, char lead) {

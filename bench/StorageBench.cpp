@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "catalogue/AnthologyTables.h"
 #include "storage/DBFObj.h"
 #include "storage/FPTOBJ.h"
 #include "storage/MemoWriter.h"
@@ -26,18 +27,7 @@ std::string MakeTables(int records) {
   }();
   const std::string base = dir + "/t" + std::to_string(records);
   if (std::filesystem::exists(base + ".man")) return base;
-  TableWriter table({{"NO", 'C', 3},
-                     {"VOL", 'C', 2},
-                     {"SEQ", 'C', 3},
-                     {"GENRE", 'C', 8},
-                     {"AUTHOR", 'C', 15},
-                     {"TITLE", 'C', 80},
-                     {"POEM", 'M'},
-                     {"NOTES", 'M'},
-                     {"TRANS", 'M'},
-                     {"COMMENT", 'M'},
-                     {"ENGLISH", 'M'}},
-                    true);
+  TableWriter table(anthology_tables::PoemTableFields(), true);
   MemoWriter memo(true);
   const std::string poem(120, '\xD4'), notes(600, '\xC3'), trans(300, '\xB5'), comment(900, '\xC6'),
       english(500, 'e');

@@ -1,6 +1,7 @@
 # Sources of the catalogue core, the reading state and the speech interface
 # (no wx), their tests, and the versilo-tool verbs over them.
 set(VERSILO_CATALOGUE_SOURCES
+  ${CMAKE_SOURCE_DIR}/catalogue/AnthologyTables.cpp
   ${CMAKE_SOURCE_DIR}/catalogue/AuthorPage.cpp
   ${CMAKE_SOURCE_DIR}/catalogue/GbkText.cpp
   ${CMAKE_SOURCE_DIR}/catalogue/Introduction.cpp

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "base/Gbk.h"
+#include "catalogue/AnthologyTables.h"
 #include "storage/MemoWriter.h"
 #include "storage/TableWriter.h"
 #include "tests/support/TestSupport.h"
@@ -10,18 +11,9 @@
 namespace versilo::test {
 
 void WritePoemFiles(const std::vector<PoemFixture>& poems) {
-  TableWriter table({{"NO", 'C', 3},
-                     {"VOLUME", 'C', 4},
-                     {"SEQ", 'C', 3},
-                     {"GENRE", 'C', 8},
-                     {"AUTHOR", 'C', 20},
-                     {"TITLE", 'C', 255},
-                     {"CONTENT", 'M'},
-                     {"NOTES", 'M'},
-                     {"TRANS", 'M'},
-                     {"COMMENT", 'M'},
-                     {"ENGLISH", 'M'}},
-                    true);
+  // Wider fields than the bundled anthology's, so the tests can reach the
+  // limits the reader accepts and write volume texts it does not know.
+  TableWriter table(anthology_tables::PoemTableFields(255, 20, 4), true);
   MemoWriter memo(true);
   std::vector<std::vector<uint32_t>> blocks(poems.size());
   for (size_t k = poems.size(); k-- > 0;) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/AnthologyTables.h"
+
 namespace versilo::anthology {
 
 struct Poem {
@@ -28,14 +30,7 @@ struct Anthology {
   std::vector<Poet> poets;  // in the order the author table lists them
 };
 
-// Field widths of the tables the compiler writes.
-inline constexpr int kEntryWidth = 3;
-inline constexpr int kVolumeWidth = 2;
-inline constexpr int kSequenceWidth = 3;
-inline constexpr int kGenreWidth = 8;
-inline constexpr int kAuthorWidth = 15;
-inline constexpr int kTitleWidth = 100;
-inline constexpr int kAnchorWidth = 15;
+using namespace anthology_tables;
 inline constexpr int kMaxPoets = 79;
 inline constexpr int kMaxPoems = 386;
 

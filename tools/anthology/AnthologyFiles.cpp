@@ -14,13 +14,6 @@
 namespace versilo::anthology {
 namespace {
 
-// Fields 0, 1, 3, 4 and 5 mean the same in the poem table and in the
-// by-author table; field 2 is the poem's place within its volume.
-std::vector<FieldSpec> PoemFields() {
-  return {{"NO", 'C', kEntryWidth},    {"VOLUME", 'C', kVolumeWidth}, {"SEQ", 'C', kSequenceWidth},
-          {"GENRE", 'C', kGenreWidth}, {"AUTHOR", 'C', kAuthorWidth}, {"TITLE", 'C', kTitleWidth}};
-}
-
 std::string ThreeDigits(int n) {
   char text[16];
   std::snprintf(text, sizeof text, "%03d", n);
@@ -60,12 +53,9 @@ std::map<std::string, std::string> MakeAnthologyFiles(const Anthology& a) {
   const std::tm day = BuildDay();
   std::map<std::string, std::string> files;
 
-  auto poemFields = PoemFields();
-  for (const char* memo : {"POEM", "NOTES", "TRANS", "COMMENT", "ENGLISH"})
-    poemFields.push_back({memo, 'M', 4});
-  TableWriter poems(poemFields, true);
+  TableWriter poems(PoemTableFields(), true);
   MemoWriter poemMemos(true);
-  TableWriter pinyin({{"NO", 'C', kEntryWidth}, {"VOLUME", 'C', kVolumeWidth}, {"PINYIN", 'M', 4}}, true);
+  TableWriter pinyin(PinyinTableFields(), true);
   MemoWriter pinyinMemos(true);
   int sequence[12] = {};
   std::vector<int> sequenceOf(a.poems.size());
@@ -87,9 +77,9 @@ std::map<std::string, std::string> MakeAnthologyFiles(const Anthology& a) {
   files["poem1ep.man"] = pinyin.Bytes(day);
   files["poem1ep.dat"] = pinyinMemos.Bytes();
 
-  TableWriter authors({{"NAME", 'C', kAuthorWidth}, {"ANCHOR", 'C', kAnchorWidth}, {"BIO", 'M', 4}}, true);
+  TableWriter authors(AuthorTableFields(), true);
   MemoWriter biographies(true);
-  TableWriter byAuthor(PoemFields(), false);
+  TableWriter byAuthor(ByAuthorTableFields(), false);
   for (const Poet& poet : a.poets) {
     auto r = authors.NewRecord();
     authors.SetText(r, 0, poet.name);
